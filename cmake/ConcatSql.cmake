@@ -1,0 +1,10 @@
+# Joins the SQL files named in FILES ("|"-separated) into OUT.
+string(REPLACE "|" ";" files "${FILES}")
+set(text "-- Assembled by the build; edit the subsystem files instead.\n")
+foreach(f ${files})
+  file(RELATIVE_PATH rel ${ROOT} ${f})
+  file(READ ${f} body)
+  string(APPEND text "\n-- ---- ${rel}\n${body}\n")
+endforeach()
+file(WRITE ${OUT}.tmp "${text}")
+file(RENAME ${OUT}.tmp ${OUT})

@@ -1,0 +1,7 @@
+#include "activeuser.h"
+
+ActiveUser &activeUser()
+{
+    static ActiveUser user;
+    return user;
+}
