@@ -1,6 +1,7 @@
 // Start-up: the single-instance rule, the session, the login window (the
 // application's main window), the main window, then the message loop.
 
+#include "appwindows.h"
 #include "formlogin.h"
 #include "formutama.h"
 #include "singleinstance.h"
@@ -21,6 +22,8 @@ int main(int argc, char **argv)
     TDM dm;
     if (dm.DataModuleCreate() == TDM::Outcome::Quit)
         return 0;
+
+    registerAppWindows();
 
     TFormLogin login;
     TFormUtama utama;

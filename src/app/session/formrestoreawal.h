@@ -1,16 +1,11 @@
 #pragma once
 
-#include "connectionsettings.h"
-
-#include <QDialog>
-
-class QLineEdit;
-class TFormTungguSebentar;
+#include "scriptdialog.h"
 
 // "  Restore": the first-start restore, offered while the server cannot be
 // reached. It runs Restoreawal with (init.sql, the backup file,
 // function.sql) from the program folder.
-class TFormRestoreAwal : public QDialog
+class TFormRestoreAwal : public ScriptDialog
 {
     Q_OBJECT
 public:
@@ -19,23 +14,16 @@ public:
     // must be restarted.
     enum class Outcome { Retry, Quit, Restored };
 
-    TFormRestoreAwal(const QString &folderProgram, const ConnectionSettings &settings,
-                     TFormTungguSebentar *busy, QWidget *parent = nullptr);
+    TFormRestoreAwal(const QString &folderProgram, const ConnectionSettings &settings, QWidget *parent = nullptr);
 
     Outcome outcome() const { return m_outcome; }
 
-    void TombolBrowseClick();
-    void TombolExecuteClick();
-    void TombolCloseClick();
-
-protected:
-    // Esc presses "Close"; closing the window by other means retries.
-    void keyPressEvent(QKeyEvent *event) override;
+    void TombolBrowseClick() override;
+    void TombolExecuteClick() override;
+    void TombolCloseClick() override;
 
 private:
     QString m_folder;
     ConnectionSettings m_settings;
-    TFormTungguSebentar *m_busy;
-    QLineEdit *m_file;
     Outcome m_outcome = Outcome::Retry;
 };

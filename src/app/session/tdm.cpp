@@ -2,7 +2,6 @@
 
 #include "datagrid.h"
 #include "formrestoreawal.h"
-#include "formtunggusebentar.h"
 #include "messages.h"
 #include "session.h"
 
@@ -50,8 +49,7 @@ TDM::Outcome TDM::DataModuleCreate()
     FontIsi = QFont(QStringLiteral("Verdana"), 8, QFont::Normal);
 
     while (!openConnection()) {
-        TFormTungguSebentar busy(TFormTungguSebentar::Kind::Awal);
-        TFormRestoreAwal restore(FolderProgram, m_settings, &busy);
+        TFormRestoreAwal restore(FolderProgram, m_settings);
         restore.exec();
         if (restore.outcome() != TFormRestoreAwal::Outcome::Retry)
             return Outcome::Quit;

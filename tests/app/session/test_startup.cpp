@@ -4,6 +4,7 @@
 
 #include "formrestoreawal.h"
 #include "formtunggusebentar.h"
+#include "programfolder.h"
 #include "scriptedmessages.h"
 #include "scriptrunner.h"
 #include "session.h"
@@ -23,28 +24,6 @@
 #include <QTest>
 
 namespace {
-
-// A program folder of its own: the scripts and SQL copied from the build,
-// and an ip.txt with the given first line.
-struct ProgramFolder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-
-    explicit ProgramFolder(const QString &ipLine)
-    {
-        const QDir program(TestDatabase::programDir());
-        for (const char *name : {"Restoreawal.sh", "Restore.sh", "backup.sh", "dbclient.sh", "init.sql", "function.sql"})
-            QFile::copy(program.filePath(QString::fromLatin1(name)), dir.filePath(QString::fromLatin1(name)));
-        if (!ipLine.isNull()) {
-            QFile ip(dir.filePath(QStringLiteral("ip.txt")));
-            ip.open(QIODevice::WriteOnly);
-            ip.write(ipLine.toUtf8() + "\r\n");
-        }
-        QDir::setCurrent(dir.path());
-    }
-    ~ProgramFolder() { QDir::setCurrent(previous); }
-    QString path(const QString &name) const { return dir.filePath(name); }
-};
 
 QString serverLine()
 {
@@ -96,7 +75,7 @@ private Q_SLOTS:
         TDM dm(defaultsFor(m_db.settings().database));
         QCOMPARE(dm.DataModuleCreate(), TDM::Outcome::Connected);
         QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(dm.FolderProgram, folder.dir.path());
+        QCOMPARE(dm.FolderProgram, folder.path());
         QCOMPARE(dm.settings().host, TestDatabase::serverSettings().host);
         QCOMPARE(dm.FontJudul.family(), QStringLiteral("Verdana"));
         QVERIFY(dm.FontJudul.bold());
@@ -115,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(dm.DataModuleCreate(), TDM::Outcome::Connected);
         QCOMPARE(messages.texts(QStringLiteral("error")).size(), 1);
         QVERIFY(messages.last().startsWith(QStringLiteral("ip.txt tidak dapat dibaca")));
-        QCOMPARE(dm.FolderProgram, folder.dir.path());
+        QCOMPARE(dm.FolderProgram, folder.path());
         QCOMPARE(dm.settings().host, defaults.host);
     }
 
@@ -164,15 +143,12 @@ private Q_SLOTS:
     {
         ScriptedMessages messages;
         ProgramFolder folder(QStringLiteral("127.0.0.1:1"));
-        QFile script(folder.path(QStringLiteral("Restoreawal.sh")));
-        QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        script.write("echo 'server tidak dapat dihubungi' >&2\nexit 3\n");
-        script.close();
+        folder.breakScript(QStringLiteral("Restoreawal.sh"), QStringLiteral("server tidak dapat dihubungi"));
         QFile backup(folder.path(QStringLiteral("data.bac")));
         QVERIFY(backup.open(QIODevice::WriteOnly));
         backup.close();
 
-        TFormRestoreAwal window(folder.dir.path(), defaultsFor(QStringLiteral("x")), nullptr);
+        TFormRestoreAwal window(folder.path(), defaultsFor(QStringLiteral("x")));
         Driver::open(&window);
         Driver::find<QLineEdit>(&window, QStringLiteral("EditFile"))->setText(backup.fileName());
         Driver::find<QPushButton>(&window, QStringLiteral("TombolExecute"))->click();
@@ -194,7 +170,7 @@ private Q_SLOTS:
         QVERIFY2(m_db.runSql(QStringLiteral("UPDATE settingawal SET nama='TOKO CADANGAN'"), &error), qPrintable(error));
 
         const QString backupFile = folder.path(QStringLiteral("11122026_10_30.bac"));
-        const ScriptResult backup = ScriptRunner::run(ScriptRunner::scriptFor(folder.dir.path(), QStringLiteral("backup")),
+        const ScriptResult backup = ScriptRunner::run(ScriptRunner::scriptFor(folder.path(), QStringLiteral("backup")),
                                                       {backupFile}, m_db.settings().scriptEnvironment());
         QVERIFY2(backup.succeeded(), qPrintable(backup.errorOutput));
 

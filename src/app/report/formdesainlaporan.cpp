@@ -1,0 +1,140 @@
+#include "formdesainlaporan.h"
+
+#include "messages.h"
+#include "reporttemplate.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+TFormDesainLaporan::TFormDesainLaporan(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormDesainLaporan"));
+    setWindowTitle(QStringLiteral("  Desain Laporan"));
+    resize(900, 650);
+
+    m_edit = new QPlainTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("EditTemplate"));
+    m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    m_periksa = new QPushButton(QStringLiteral("Periksa"), this);
+    m_periksa->setObjectName(QStringLiteral("TombolPeriksa"));
+    m_simpan = new QPushButton(QStringLiteral("Simpan"), this);
+    m_simpan->setObjectName(QStringLiteral("TombolSimpan"));
+    m_tutup = new QPushButton(QStringLiteral("Tutup [Esc]"), this);
+    m_tutup->setObjectName(QStringLiteral("TombolTutup"));
+    for (QPushButton *b : {m_periksa, m_simpan, m_tutup})
+        b->setAutoDefault(false); // Enter belongs to the editor
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_periksa);
+    buttons->addWidget(m_simpan);
+    buttons->addStretch();
+    buttons->addWidget(m_tutup);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_edit);
+    layout->addLayout(buttons);
+
+    connect(m_periksa, &QPushButton::clicked, this, &TFormDesainLaporan::periksa);
+    connect(m_simpan, &QPushButton::clicked, this, &TFormDesainLaporan::simpan);
+    connect(m_tutup, &QPushButton::clicked, this, &TFormDesainLaporan::reject);
+}
+
+void TFormDesainLaporan::edit(const QString &path)
+{
+    // A fresh editor each time: it holds one file's unsaved text and
+    // nothing worth keeping after it closes.
+    TFormDesainLaporan dialog(QApplication::activeWindow());
+    if (dialog.openTemplate(path))
+        dialog.exec();
+}
+
+bool TFormDesainLaporan::openTemplate(const QString &path)
+{
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QFile file(p);
+    if (!file.exists()) {
+        messages().error(QStringLiteral("Template laporan tidak ditemukan: %1").arg(p));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages().error(QStringLiteral("Template laporan tidak dapat dibaca: %1 (%2)").arg(p, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    m_path = p;
+    m_edit->setPlainText(text);
+    m_edit->document()->setModified(false);
+    setWindowTitle(QStringLiteral("  Desain Laporan - %1").arg(ReportTemplate::displayName(p)));
+    return true;
+}
+
+QString TFormDesainLaporan::firstError()
+{
+    const auto parsed = ReportTemplate::parse(m_edit->toPlainText(), ReportTemplate::displayName(m_path));
+    if (parsed)
+        return {};
+    static const QRegularExpression lineOf(QStringLiteral(" baris (\\d+): "));
+    const QRegularExpressionMatch m = lineOf.match(parsed.error());
+    if (m.hasMatch()) {
+        const QTextBlock block = m_edit->document()->findBlockByNumber(m.captured(1).toInt() - 1);
+        if (block.isValid()) {
+            QTextCursor cursor(block);
+            m_edit->setTextCursor(cursor);
+            m_edit->centerCursor();
+        }
+    }
+    return parsed.error();
+}
+
+void TFormDesainLaporan::periksa()
+{
+    const QString error = firstError();
+    if (error.isEmpty())
+        messages().information(QStringLiteral("Template benar"));
+    else
+        messages().error(error);
+    m_edit->setFocus();
+}
+
+void TFormDesainLaporan::simpan()
+{
+    if (m_path.isEmpty()) {
+        messages().error(QStringLiteral("Belum ada file template yang dibuka"));
+        return;
+    }
+    const QString error = firstError();
+    if (!error.isEmpty()) {
+        messages().error(error + QStringLiteral("\nTemplate tidak disimpan."));
+        return;
+    }
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_edit->toPlainText().toUtf8()) < 0 || !file.commit()) {
+        messages().error(QStringLiteral("Template tidak dapat disimpan: %1 (%2)").arg(m_path, file.errorString()));
+        return;
+    }
+    m_edit->document()->setModified(false);
+    messages().information(QStringLiteral("Template disimpan"));
+}
+
+void TFormDesainLaporan::reject()
+{
+    if (m_edit->document()->isModified()
+        && !messages().askYesNo(QStringLiteral("Perubahan template belum disimpan. Tutup tanpa menyimpan?")))
+        return;
+    QDialog::reject();
+}
