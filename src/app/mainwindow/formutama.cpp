@@ -88,6 +88,8 @@ TFormUtama::TFormUtama(QWidget *parent)
 
     auto *layout = qobject_cast<QVBoxLayout *>(this->layout());
     layout->addStretch(1);
+    layout->addWidget(m_legend, 0, Qt::AlignHCenter);
+    layout->addStretch(2);
     layout->addWidget(status);
     RzGroup1Items1Click();
 }
@@ -152,6 +154,9 @@ void TFormUtama::buildFunctionKeys()
     m_legend->setObjectName(QStringLiteral("PanelFungsi"));
     m_legend->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(m_legend);
+    grid->setHorizontalSpacing(40);
+    grid->setVerticalSpacing(10);
+    grid->setContentsMargins(30, 20, 30, 20);
     int i = 0;
     for (const FunctionKey &k : kFunctionKeys) {
         auto *label = new QLabel(QString::fromLatin1(k.legend), m_legend);

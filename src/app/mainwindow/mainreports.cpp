@@ -101,20 +101,23 @@ ReportTemplate stockValueLayout()
     byCategory.key = Expression::field(QStringLiteral("IDKATEGORI"));
     byCategory.keepTogether = true;
     ReportBand header(BandKind::GroupHeader);
-    header.addText(0, 20, QStringLiteral("\"Kategori\"")).bold = true;
-    header.addText(20, 120, QStringLiteral("[Kategori]")).bold = true;
+    for (const auto &[x, w, text] : {std::tuple{0.0, 20.0, "\"Kategori\""}, std::tuple{20.0, 120.0, "[Kategori]"}}) {
+        ReportItem &item = header.addText(x, w, QString::fromLatin1(text));
+        item.y = 2;
+        item.bold = true;
+    }
     const struct { qreal x, w; const char *caption; bool right; } heads[] = {
         {0, 30, "Kode Barang", false}, {30, 75, "Nama Barang", false}, {105, 20, "Stok", true},
         {125, 35, "Harga Beli", true}, {160, 37, "SubTotal", true}};
     for (const auto &h : heads) {
         ReportItem &item = header.addText(h.x, h.w, QStringLiteral("\"%1\"").arg(QLatin1String(h.caption)));
-        item.y = 6;
+        item.y = 8;
         item.bold = true;
         if (h.right)
             item.alignment = Qt::AlignRight;
     }
-    header.addItem(ReportItem::rule(0, 11, -1));
-    header.minHeight = 12;
+    header.addItem(ReportItem::rule(0, 13, -1));
+    header.minHeight = 14;
     byCategory.header = header;
     data.groups.push_back(byCategory);
 

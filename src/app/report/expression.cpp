@@ -361,11 +361,11 @@ private:
         if (int(n->args.size()) != arity)
             throw ParseError{QStringLiteral("fungsi %1 memerlukan %2 argumen").arg(t.text).arg(arity)};
         if (lower == QLatin1String("format")) {
-            const ExpressionNode &spec = *n->args[1];
-            if (spec.kind != ExpressionNode::Kind::Literal || spec.literal.type() != ReportValue::Type::Text)
+            const ExpressionNode &formatArg = *n->args[1];
+            if (formatArg.kind != ExpressionNode::Kind::Literal || formatArg.literal.type() != ReportValue::Type::Text)
                 throw ParseError{QStringLiteral("argumen kedua Format harus teks format, misalnya \"money\"")};
             QString error;
-            auto format = ValueFormat::parse(spec.literal.toText(), &error);
+            auto format = ValueFormat::parse(formatArg.literal.toText(), &error);
             if (!format)
                 throw ParseError{error};
             n->format = *format;

@@ -4,14 +4,12 @@
 #include "reporttemplate.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -60,26 +58,16 @@ void TFormDesainLaporan::edit(const QString &path)
 
 bool TFormDesainLaporan::openTemplate(const QString &path)
 {
+    const ReportResult<QString> text = ReportTemplate::readText(path);
+    if (!text) {
+        messages().error(text.error());
+        return false;
+    }
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QFile file(p);
-    if (!file.exists()) {
-        messages().error(QStringLiteral("Template laporan tidak ditemukan: %1").arg(p));
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        messages().error(QStringLiteral("Template laporan tidak dapat dibaca: %1 (%2)").arg(p, file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
     m_path = p;
-    m_edit->setPlainText(text);
+    m_edit->setPlainText(*text);
     m_edit->document()->setModified(false);
-    setWindowTitle(QStringLiteral("  Desain Laporan - %1").arg(ReportTemplate::displayName(p)));
     return true;
 }
 

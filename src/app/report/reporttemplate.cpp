@@ -60,15 +60,15 @@ QString ReportTemplate::displayName(const QString &path)
     return p;
 }
 
-ReportResult<ReportTemplate> ReportTemplate::load(const QString &path)
+ReportResult<QString> ReportTemplate::readText(const QString &path)
 {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QFile file(p);
     if (!QFileInfo(p).isFile())
-        return ReportResult<ReportTemplate>::failure(QStringLiteral("Template laporan tidak ditemukan: %1").arg(p));
+        return ReportResult<QString>::failure(QStringLiteral("Template laporan tidak ditemukan: %1").arg(p));
+    QFile file(p);
     if (!file.open(QIODevice::ReadOnly))
-        return ReportResult<ReportTemplate>::failure(
+        return ReportResult<QString>::failure(
             QStringLiteral("Template laporan tidak dapat dibaca: %1 (%2)").arg(p, file.errorString()));
     const QByteArray bytes = file.readAll();
     // Shops edit templates in whatever editor they have: UTF-8 (with or
@@ -78,7 +78,15 @@ ReportResult<ReportTemplate> ReportTemplate::load(const QString &path)
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
-    return parse(text, displayName(p));
+    return text;
+}
+
+ReportResult<ReportTemplate> ReportTemplate::load(const QString &path)
+{
+    const ReportResult<QString> text = readText(path);
+    if (!text)
+        return ReportResult<ReportTemplate>::failure(text.error());
+    return parse(*text, displayName(path));
 }
 
 ReportResult<ReportTemplate> ReportTemplate::parse(const QString &text, const QString &fileName)

@@ -106,6 +106,9 @@ struct ReportTemplate {
     // the file is missing or unreadable (named by its full path), or the
     // first syntax error with the file's name and line.
     static ReportResult<ReportTemplate> load(const QString &path);
+    // The text of a template file as load() reads it (UTF-8, or Latin-1
+    // when the bytes are no UTF-8); the error names the file.
+    static ReportResult<QString> readText(const QString &path);
     // Parses template text; `fileName` only names it in errors.
     static ReportResult<ReportTemplate> parse(const QString &text, const QString &fileName);
 

@@ -177,7 +177,7 @@ qreal TemplateParser::number(const Statement &st, const QString &text, bool allo
     bool ok = false;
     // Sizes in millimetres and points, not money: a double is exact enough.
     const qreal v = t.toDouble(&ok);
-    if (!ok || v < 0 || (!allowZero && v == 0) || t.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+    if (!ok || !qIsFinite(v) || v < 0 || (!allowZero && v == 0) || t.contains(QLatin1Char('e'), Qt::CaseInsensitive))
         fail(st.line, QStringLiteral("angka tidak sah: '%1'").arg(text));
     return v;
 }

@@ -1,6 +1,10 @@
 #include "messages.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QToolBar>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -106,6 +110,31 @@ void DialogMessages::preview(const Printable &document)
     dialog.setWindowTitle(document.title());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter *p) { document.print(p); });
+    // Besides printing (a printer, or a PDF file through the print dialog)
+    // the preview saves a PDF directly.
+    if (auto *toolbar = dialog.findChild<QToolBar *>()) {
+        toolbar->addSeparator();
+        QAction *pdf = toolbar->addAction(QStringLiteral("Simpan PDF"));
+        pdf->setObjectName(QStringLiteral("TombolSimpanPdf"));
+        QObject::connect(pdf, &QAction::triggered, &dialog, [&document, this] {
+            QString path = saveFile(QStringLiteral("Simpan PDF"), document.title() + QStringLiteral(".pdf"),
+                                    QStringLiteral("PDF (*.pdf)"));
+            if (path.isEmpty())
+                return;
+            if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                path += QStringLiteral(".pdf");
+            QPrinter file(QPrinter::HighResolution);
+            file.setOutputFormat(QPrinter::PdfFormat);
+            file.setOutputFileName(path);
+            file.setPageLayout(document.pageLayout());
+            file.setDocName(document.title());
+            document.print(&file);
+            if (!QFileInfo::exists(path))
+                error(QStringLiteral("File PDF tidak dapat disimpan: %1").arg(path));
+        });
+    }
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableSize());
     dialog.setWindowState(Qt::WindowMaximized);
     dialog.exec();
 }

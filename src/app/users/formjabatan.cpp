@@ -25,8 +25,11 @@ MasterListWindow::Spec spec()
     s.caption = QStringLiteral("  Master Jabatan");
     s.listSql = listSql();
     s.columns << GridColumn::text(QStringLiteral("Jabatan"), QStringLiteral("Nama Jabatan"), 220);
-    for (int i = 0; i < 10; ++i)
-        s.columns << GridColumn::text(QStringLiteral("Wewenang%1").arg(i), QString::number(i + 1), 32);
+    for (int i = 0; i < 10; ++i) {
+        GridColumn right = GridColumn::text(QStringLiteral("Wewenang%1").arg(i), QString::number(i + 1), 32);
+        right.alignment = Qt::AlignCenter;
+        s.columns << right;
+    }
     s.keyField = QStringLiteral("IDJabatan");
     s.nameField = QStringLiteral("Jabatan");
     s.addCaption = QStringLiteral("Tambah Jabatan  [Enter]");

@@ -44,8 +44,8 @@ private Q_SLOTS:
     {
         ScriptedMessages scripted;
         TFormDesainLaporan form;
-        QCOMPARE(form.windowTitle().left(17), QString("  Desain Laporan"));
         QVERIFY(form.openTemplate(m_path));
+        QCOMPARE(form.windowTitle(), QString("  Desain Laporan"));
         Driver::open(&form);
         auto *edit = Driver::find<QPlainTextEdit>(&form, "EditTemplate");
         auto *periksa = Driver::find<QPushButton>(&form, "TombolPeriksa");

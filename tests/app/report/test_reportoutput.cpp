@@ -17,7 +17,7 @@
 
 namespace {
 
-// Three pages of 10 mm rows on A6.
+// Three pages of 10 mm rows on A5 landscape.
 RenderedReport threePages()
 {
     auto t = ReportTemplate::parse(QStringLiteral(
@@ -93,9 +93,47 @@ private Q_SLOTS:
                     QVERIFY2(pages.value(i).contains(cell), qPrintable(QString("page %1: %2").arg(i + 1).arg(cell)));
     }
 
+    void textLandsWhereTheLayoutPutsIt()
+    {
+        const QString tool = QStandardPaths::findExecutable("pdftotext");
+        if (tool.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        auto t = ReportTemplate::parse("page A5 landscape\nmargins 15 10 15 10\n"
+                                       "band title\n  text x=50 w=60 : \"Penanda\"\nend\n", "x");
+        QVERIFY(t);
+        const auto r = Report(*t).render();
+        QVERIFY(r);
+        QTemporaryDir dir;
+        // Both ways out: the PDF writer without margins of its own, and a
+        // printer that starts painting inside the template's margins.
+        QVERIFY(r->savePdf(dir.filePath("writer.pdf")));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("printer.pdf"));
+        printer.setPageLayout(r->pageLayout());
+        r->print(&printer);
+        const qreal ptPerMm = 72 / 25.4;
+        for (const QString name : {"writer.pdf", "printer.pdf"}) {
+            QProcess p;
+            p.start(tool, {"-bbox", dir.filePath(name), "-"});
+            QVERIFY(p.waitForFinished(30000));
+            const QString html = QString::fromUtf8(p.readAllStandardOutput());
+            const auto page = QRegularExpression("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"").match(html);
+            QVERIFY2(page.hasMatch(), qPrintable(html));
+            QVERIFY(qAbs(page.captured(1).toDouble() - 210 * ptPerMm) < 1);
+            QVERIFY(qAbs(page.captured(2).toDouble() - 148 * ptPerMm) < 1);
+            const auto word = QRegularExpression("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>Penanda<").match(html);
+            QVERIFY2(word.hasMatch(), qPrintable(html));
+            const qreal xMm = word.captured(1).toDouble() / ptPerMm;
+            const qreal yMm = word.captured(2).toDouble() / ptPerMm;
+            QVERIFY2(qAbs(xMm - 65) < 1 && yMm > 9.5 && yMm < 12, qPrintable(QString("%1: %2, %3").arg(name).arg(xMm).arg(yMm)));
+        }
+    }
+
     void unwritablePdfIsAnError()
     {
         QString error;
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!threePages().savePdf("/tidak/ada/folder/uji.pdf", &error));
         QCOMPARE(error, QString("File PDF tidak dapat ditulis: /tidak/ada/folder/uji.pdf"));
     }
