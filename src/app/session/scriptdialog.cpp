@@ -1,5 +1,6 @@
 #include "scriptdialog.h"
 
+#include "buttons.h"
 #include "formtunggusebentar.h"
 
 #include <QApplication>
@@ -22,12 +23,8 @@ ScriptDialog::ScriptDialog(const QString &objectName, const QString &caption, co
     auto *browse = new QToolButton(this);
     browse->setObjectName(QStringLiteral("TombolBrowse"));
     browse->setText(QStringLiteral("..."));
-    auto *execute = new QPushButton(executeCaption, this);
-    execute->setObjectName(QStringLiteral("TombolExecute"));
-    execute->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("TombolClose"));
-    close->setAutoDefault(false);
+    auto *execute = makeButton(this, QStringLiteral("TombolExecute"), executeCaption, ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolClose"), QStringLiteral("Close"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(fieldLabel, this));

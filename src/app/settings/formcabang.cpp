@@ -1,5 +1,6 @@
 #include "formcabang.h"
 
+#include "buttons.h"
 #include "datagrid.h"
 #include "messages.h"
 #include "numberedits.h"
@@ -26,7 +27,7 @@ TFormCabang::TFormCabang(QWidget *parent)
     m_grid->setColumns({GridColumn::text(QStringLiteral("IDCABANG"), QStringLiteral("ID Auto"), 60),
                         GridColumn::text(QStringLiteral("namacabang"), QStringLiteral("Nama Cabang"), 220),
                         GridColumn::text(QStringLiteral("ALAMAT"), QStringLiteral("ALAMAT"), 220)});
-    m_grid->installEventFilter(this);
+    onDeleteKey(m_grid, [this] { deleteCurrent(); });
     m_cabang->setObjectName(QStringLiteral("EditCabang"));
     limitTyping(m_cabang, 30);
     m_alamat->setObjectName(QStringLiteral("EditAlamat"));
@@ -35,12 +36,8 @@ TFormCabang::TFormCabang(QWidget *parent)
     limitTyping(m_lastClose, 5);
     m_lastClose->setText(QStringLiteral("00001"));
 
-    auto *save = new QPushButton(QStringLiteral("Simpan"), this);
-    save->setObjectName(QStringLiteral("TombolSimpan"));
-    save->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Tutup Form  [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *save = makeButton(this, QStringLiteral("TombolSimpan"), QStringLiteral("Simpan"), ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup Form  [Esc]"));
 
     auto *search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("Kata Kunci"), this));
@@ -143,14 +140,3 @@ void TFormCabang::deleteCurrent()
     reopenList();
 }
 
-bool TFormCabang::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            deleteCurrent();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -1,6 +1,7 @@
 #include "formsettingawal.h"
 
 #include "activeuser.h"
+#include "buttons.h"
 #include "formdesainlaporan.h"
 #include "messages.h"
 #include "numberedits.h"
@@ -35,9 +36,7 @@ TFormSettingAwal::TFormSettingAwal(QWidget *parent)
         combo->addItems(c.values);
         m_choosers.insert(c.column, combo);
         if (c.column == QLatin1String("notajualaktif")) {
-            auto *setting = new QPushButton(QStringLiteral("Setting"), this);
-            setting->setObjectName(QStringLiteral("TombolSettingNotaJual"));
-            setting->setAutoDefault(false);
+            auto *setting = makeButton(this, QStringLiteral("TombolSettingNotaJual"), QStringLiteral("Setting"));
             connect(setting, &QPushButton::clicked, this, &TFormSettingAwal::TombolSettingNotaJualClick);
             auto *row = new QHBoxLayout;
             row->addWidget(combo, 1);
@@ -47,21 +46,15 @@ TFormSettingAwal::TFormSettingAwal(QWidget *parent)
             form->addRow(c.label, combo);
         }
     }
-    auto *settingNota = new QPushButton(QStringLiteral("Setting"), this);
-    settingNota->setObjectName(QStringLiteral("TombolSettingNota"));
-    settingNota->setAutoDefault(false);
+    auto *settingNota = makeButton(this, QStringLiteral("TombolSettingNota"), QStringLiteral("Setting"));
     connect(settingNota, &QPushButton::clicked, this, &TFormSettingAwal::TombolSettingNotaClick);
     auto *notaRow = new QHBoxLayout;
     notaRow->addWidget(m_nota, 1);
     notaRow->addWidget(settingNota);
     form->addRow(QStringLiteral("Nota"), notaRow);
 
-    auto *save = new QPushButton(QStringLiteral("Simpan"), this);
-    save->setObjectName(QStringLiteral("TombolSimpan"));
-    save->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Keluar [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolKeluar"));
-    close->setAutoDefault(false);
+    auto *save = makeButton(this, QStringLiteral("TombolSimpan"), QStringLiteral("Simpan"), ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolKeluar"), QStringLiteral("Keluar [Esc]"));
     connect(save, &QPushButton::clicked, this, &TFormSettingAwal::TombolSimpanClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;

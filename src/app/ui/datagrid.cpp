@@ -3,6 +3,7 @@
 #include "numbertext.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSqlError>
 #include <QWheelEvent>
 
@@ -244,4 +245,45 @@ void gridMouseWheel(DataGrid *grid, int delta)
     if (!grid || delta == 0 || grid->isEmpty())
         return;
     grid->moveBy(delta > 0 ? -1 : 1);
+}
+
+bool moveByNavigationKey(DataGrid *grid, const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up: grid->moveBy(-1); return true;
+    case Qt::Key_Down: grid->moveBy(1); return true;
+    case Qt::Key_PageUp: grid->moveBy(-10); return true;
+    case Qt::Key_PageDown: grid->moveBy(10); return true;
+    default: return false;
+    }
+}
+
+namespace {
+
+class DeleteKeyFilter : public QObject
+{
+public:
+    DeleteKeyFilter(DataGrid *grid, std::function<void()> handler) : QObject(grid), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::NoModifier)
+            return false;
+        m_handler();
+        return true;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+} // namespace
+
+void onDeleteKey(DataGrid *grid, std::function<void()> handler)
+{
+    grid->installEventFilter(new DeleteKeyFilter(grid, std::move(handler)));
 }

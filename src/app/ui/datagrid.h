@@ -97,6 +97,13 @@ private:
     QString m_error;
 };
 
+// Up and Down move the grid by one record, PgUp and PgDn by ten, for the
+// windows whose list follows these keys from any field. True when the key
+// was one of them.
+bool moveByNavigationKey(DataGrid *grid, const QKeyEvent *event);
+// Runs `handler` when a plain Del is pressed in the grid.
+void onDeleteKey(DataGrid *grid, std::function<void()> handler);
+
 // One wheel step moves the grid's current record by one: a positive delta
 // (away from the user) to the previous record, a negative one to the next.
 // A delta of 0, or a grid without rows, does nothing.

@@ -1,5 +1,6 @@
 #include "formbrowse.h"
 
+#include "buttons.h"
 #include "messages.h"
 #include "numberedits.h"
 #include "session.h"
@@ -28,12 +29,8 @@ TFormBrowse::TFormBrowse(QWidget *parent)
     m_grid->setObjectName(QStringLiteral("Daftar"));
     m_add->setObjectName(QStringLiteral("Button1"));
     m_add->setAutoDefault(false);
-    auto *pick = new QPushButton(QStringLiteral("Pilih [Enter]"), this);
-    pick->setObjectName(QStringLiteral("TombolPilih"));
-    pick->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Tutup Form  [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *pick = makeButton(this, QStringLiteral("TombolPilih"), QStringLiteral("Pilih [Enter]"), ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup Form  [Esc]"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Kata Kunci"), this));
@@ -144,11 +141,6 @@ void TFormBrowse::choose()
 
 void TFormBrowse::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up: m_grid->moveBy(-1); return;
-    case Qt::Key_Down: m_grid->moveBy(1); return;
-    case Qt::Key_PageUp: m_grid->moveBy(-10); return;
-    case Qt::Key_PageDown: m_grid->moveBy(10); return;
-    default: QDialog::keyPressEvent(event);
-    }
+    if (!moveByNavigationKey(m_grid, event))
+        QDialog::keyPressEvent(event);
 }

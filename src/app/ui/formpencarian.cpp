@@ -1,5 +1,6 @@
 #include "formpencarian.h"
 
+#include "buttons.h"
 #include "messages.h"
 #include "numberedits.h"
 #include "session.h"
@@ -42,12 +43,8 @@ TFormPencarian::TFormPencarian(QWidget *parent)
     m_grid->setColumns({GridColumn::text(QString(), QStringLiteral("Nama Pelanggan"), 420)});
     m_search->setObjectName(QStringLiteral("TombolCari"));
     m_search->setDefault(true);
-    auto *detail = new QPushButton(QStringLiteral("Detail...  [Ctrl+Enter]"), this);
-    detail->setObjectName(QStringLiteral("TombolDetail"));
-    detail->setAutoDefault(false);
-    auto *close = new QPushButton(QStringLiteral("Tutup Form  [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *detail = makeButton(this, QStringLiteral("TombolDetail"), QStringLiteral("Detail...  [Ctrl+Enter]"));
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup Form  [Esc]"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Kata Kunci"), this));
@@ -75,7 +72,7 @@ TFormPencarian::TFormPencarian(QWidget *parent)
     connect(detail, &QPushButton::clicked, this, &TFormPencarian::editCurrent);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &TFormPencarian::editCurrent);
-    m_grid->installEventFilter(this);
+    onDeleteKey(m_grid, [this] { deleteCurrent(); });
     bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { editCurrent(); });
     bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { editCurrent(); });
     bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Delete), [] {});
@@ -139,22 +136,7 @@ void TFormPencarian::deleteCurrent()
 
 void TFormPencarian::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up: m_grid->moveBy(-1); return;
-    case Qt::Key_Down: m_grid->moveBy(1); return;
-    case Qt::Key_PageUp: m_grid->moveBy(-10); return;
-    case Qt::Key_PageDown: m_grid->moveBy(10); return;
-    default: QDialog::keyPressEvent(event);
-    }
+    if (!moveByNavigationKey(m_grid, event))
+        QDialog::keyPressEvent(event);
 }
 
-bool TFormPencarian::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_grid && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete
-        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
-        deleteCurrent();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -1,5 +1,6 @@
 #include "mastereditdialog.h"
 
+#include "buttons.h"
 #include "messages.h"
 #include "session.h"
 #include "sqlstatement.h"
@@ -14,12 +15,8 @@ MasterEditDialog::MasterEditDialog(const QString &objectName, const QString &cap
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    auto *save = new QPushButton(QStringLiteral("Simpan Perubahan [Enter]"), this);
-    save->setObjectName(QStringLiteral("TombolSimpan"));
-    save->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Batal [Esc]"), this);
-    cancel->setObjectName(QStringLiteral("TombolBatal"));
-    cancel->setAutoDefault(false);
+    auto *save = makeButton(this, QStringLiteral("TombolSimpan"), QStringLiteral("Simpan Perubahan [Enter]"), ButtonRole::Default);
+    auto *cancel = makeButton(this, QStringLiteral("TombolBatal"), QStringLiteral("Batal [Esc]"));
     connect(save, &QPushButton::clicked, this, &MasterEditDialog::TombolSimpanClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "masterlistwindow.h"
 
+#include "buttons.h"
 #include "messages.h"
 #include "session.h"
 #include "sharedwindow.h"
@@ -22,7 +23,7 @@ MasterListWindow::MasterListWindow(const Spec &spec, QWidget *parent)
     resize(760, 560);
     m_grid->setObjectName(QStringLiteral("Daftar"));
     m_grid->setColumns(spec.columns);
-    m_grid->installEventFilter(this);
+    onDeleteKey(m_grid, [this] { deleteCurrent(); });
 
     auto *menuBar = new QMenuBar(this);
     QMenu *menu = menuBar->addMenu(QStringLiteral("Menu"));
@@ -46,23 +47,17 @@ MasterListWindow::MasterListWindow(const Spec &spec, QWidget *parent)
             [this, popup](const QPoint &pos) { popup->popup(m_grid->viewport()->mapToGlobal(pos)); });
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &MasterListWindow::editCurrent);
 
-    auto *add = new QPushButton(spec.addCaption, this);
-    add->setObjectName(QStringLiteral("TombolTambah"));
-    add->setDefault(true);
+    auto *add = makeButton(this, QStringLiteral("TombolTambah"), spec.addCaption, ButtonRole::Default);
     connect(add, &QPushButton::clicked, this, &MasterListWindow::addRecord);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
     if (spec.clearButton) {
-        auto *clear = new QPushButton(QStringLiteral("Bersihkan Form"), this);
-        clear->setObjectName(QStringLiteral("TombolBersihkan"));
-        clear->setAutoDefault(false);
+        auto *clear = makeButton(this, QStringLiteral("TombolBersihkan"), QStringLiteral("Bersihkan Form"));
         connect(clear, &QPushButton::clicked, this, &MasterListWindow::clearForm);
         buttons->addWidget(clear);
     }
     buttons->addStretch();
-    auto *close = new QPushButton(QStringLiteral("Tutup Form  [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup Form  [Esc]"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
 
@@ -212,23 +207,7 @@ void MasterListWindow::positionOn(const QString &field, const QVariant &value, Q
 
 void MasterListWindow::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up: m_grid->moveBy(-1); return;
-    case Qt::Key_Down: m_grid->moveBy(1); return;
-    case Qt::Key_PageUp: m_grid->moveBy(-10); return;
-    case Qt::Key_PageDown: m_grid->moveBy(10); return;
-    default: QDialog::keyPressEvent(event);
-    }
+    if (!moveByNavigationKey(m_grid, event))
+        QDialog::keyPressEvent(event);
 }
 
-bool MasterListWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            deleteCurrent();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}

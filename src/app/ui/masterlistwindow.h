@@ -83,7 +83,6 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Walks from the current record to the first match; when none matches

@@ -1,6 +1,7 @@
 #include "formgantipassword.h"
 
 #include "activeuser.h"
+#include "buttons.h"
 #include "login.h"
 #include "messages.h"
 #include "numberedits.h"
@@ -35,12 +36,8 @@ TFormGantiPassword::TFormGantiPassword(QWidget *parent)
 {
     setObjectName(QStringLiteral("TFormGantiPassword"));
     setWindowTitle(QStringLiteral("  Ganti Nama User / Password"));
-    auto *save = new QPushButton(QStringLiteral("&Simpan [Enter]"), this);
-    save->setObjectName(QStringLiteral("TombolSimpan"));
-    save->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Tutup [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *save = makeButton(this, QStringLiteral("TombolSimpan"), QStringLiteral("&Simpan [Enter]"), ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup [Esc]"));
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Nama User Lama"), m_oldUser);
     form->addRow(QStringLiteral("Password Lama"), m_oldPassword);

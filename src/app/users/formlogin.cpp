@@ -1,6 +1,7 @@
 #include "formlogin.h"
 
 #include "activeuser.h"
+#include "buttons.h"
 #include "login.h"
 #include "mainwindowhost.h"
 #include "messages.h"
@@ -31,12 +32,8 @@ TFormLogin::TFormLogin(QWidget *parent)
     m_password->setObjectName(QStringLiteral("EditPassword"));
     m_password->setEchoMode(QLineEdit::Password);
     limitTyping(m_password, 20);
-    auto *login = new QPushButton(QStringLiteral("&Login [Enter]"), this);
-    login->setObjectName(QStringLiteral("TombolLogin"));
-    login->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Tutup [Esc]"), this);
-    close->setObjectName(QStringLiteral("TombolTutup"));
-    close->setAutoDefault(false);
+    auto *login = makeButton(this, QStringLiteral("TombolLogin"), QStringLiteral("&Login [Enter]"), ButtonRole::Default);
+    auto *close = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup [Esc]"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("User Name"), m_user);
