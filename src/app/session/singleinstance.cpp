@@ -32,7 +32,9 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
     const QString id = key + QLatin1Char('-')
         + QString::fromLatin1(QCryptographicHash::hash(desktopName().toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
     m_lock = std::make_unique<QLockFile>(QDir::temp().filePath(id + QStringLiteral(".lock")));
-    m_lock->setStaleLockTime(0); // a lock of a process that died is stale at once
+    // The program runs for hours: no age makes its lock stale. A lock left by
+    // a process that died is still taken over, found by its process id.
+    m_lock->setStaleLockTime(0);
     m_primary = m_lock->tryLock(100);
     if (!m_primary) {
         QLocalSocket socket;
