@@ -15,14 +15,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MasterListWindow::MasterListWindow(const Spec &spec, QWidget *parent)
-    : QDialog(parent), m_spec(spec), m_grid(new DataGrid(this)), m_entries(new QVBoxLayout)
+MasterListWindow::MasterListWindow(const Definition &definition, QWidget *parent)
+    : QDialog(parent), m_definition(definition), m_grid(new DataGrid(this)), m_entries(new QVBoxLayout)
 {
-    setObjectName(spec.objectName);
-    setWindowTitle(spec.caption);
+    setObjectName(definition.objectName);
+    setWindowTitle(definition.caption);
     resize(760, 560);
     m_grid->setObjectName(QStringLiteral("Daftar"));
-    m_grid->setColumns(spec.columns);
+    m_grid->setColumns(definition.columns);
     onDeleteKey(m_grid, [this] { deleteCurrent(); });
 
     auto *menuBar = new QMenuBar(this);
@@ -33,7 +33,7 @@ MasterListWindow::MasterListWindow(const Spec &spec, QWidget *parent)
     m_autoPosition->setChecked(true);
     QAction *search = menu->addAction(QStringLiteral("Pencarian..."), this, &MasterListWindow::showSearch);
     search->setObjectName(QStringLiteral("MenuPencarian"));
-    search->setShortcut(spec.searchKey);
+    search->setShortcut(definition.searchKey);
     search->setShortcutContext(Qt::WindowShortcut);
     addAction(search);
 
@@ -47,11 +47,11 @@ MasterListWindow::MasterListWindow(const Spec &spec, QWidget *parent)
             [this, popup](const QPoint &pos) { popup->popup(m_grid->viewport()->mapToGlobal(pos)); });
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &MasterListWindow::editCurrent);
 
-    auto *add = makeButton(this, QStringLiteral("TombolTambah"), spec.addCaption, ButtonRole::Default);
+    auto *add = makeButton(this, QStringLiteral("TombolTambah"), definition.addCaption, ButtonRole::Default);
     connect(add, &QPushButton::clicked, this, &MasterListWindow::addRecord);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
-    if (spec.clearButton) {
+    if (definition.clearButton) {
         auto *clear = makeButton(this, QStringLiteral("TombolBersihkan"), QStringLiteral("Bersihkan Form"));
         connect(clear, &QPushButton::clicked, this, &MasterListWindow::clearForm);
         buttons->addWidget(clear);
@@ -86,7 +86,7 @@ void MasterListWindow::showEvent(QShowEvent *event)
 
 bool MasterListWindow::reopenList()
 {
-    SqlStatement st(Session::db(), m_spec.listSql);
+    SqlStatement st(Session::db(), m_definition.listSql);
     if (!m_grid->open(st)) {
         messages().error(m_grid->errorText());
         return false;
@@ -153,7 +153,7 @@ void MasterListWindow::editCurrent()
 {
     if (m_grid->isEmpty())
         return;
-    const QVariant key = m_grid->currentValue(m_spec.keyField);
+    const QVariant key = m_grid->currentValue(m_definition.keyField);
     if (!editRecord(m_grid->currentRecord()))
         return;
     reopenList();
@@ -168,8 +168,8 @@ void MasterListWindow::deleteCurrent()
     if (!messages().askYesNo(QStringLiteral("Apakah yakin akan dihapus?")))
         return;
     const int row = m_grid->currentRow();
-    SqlStatement st(Session::db(), m_spec.deleteSql);
-    st.bind(m_spec.keyField, m_grid->currentValue(m_spec.keyField));
+    SqlStatement st(Session::db(), m_definition.deleteSql);
+    st.bind(m_definition.keyField, m_grid->currentValue(m_definition.keyField));
     if (!runWrite(st))
         return;
     reopenList();
@@ -179,7 +179,7 @@ void MasterListWindow::deleteCurrent()
 void MasterListWindow::showSearch()
 {
     auto &dialog = sharedWindow<TFormPencarian>();
-    dialog.configure(m_spec.search);
+    dialog.configure(m_definition.search);
     dialog.exec();
     nameEdit()->setFocus();
     reopenList();
@@ -187,12 +187,12 @@ void MasterListWindow::showSearch()
 
 void MasterListWindow::positionOnKey(const QVariant &key)
 {
-    positionOn(m_spec.keyField, key, Qt::CaseSensitive);
+    positionOn(m_definition.keyField, key, Qt::CaseSensitive);
 }
 
 void MasterListWindow::positionOnName(const QString &name)
 {
-    positionOn(m_spec.nameField, name, Qt::CaseInsensitive);
+    positionOn(m_definition.nameField, name, Qt::CaseInsensitive);
 }
 
 void MasterListWindow::positionOn(const QString &field, const QVariant &value, Qt::CaseSensitivity cs)

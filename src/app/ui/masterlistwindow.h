@@ -20,7 +20,7 @@ class MasterListWindow : public QDialog
 {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Definition {
         QString objectName;        // the window class, "TFormJabatan"
         QString caption;           // "  Master Jabatan"
         QString listSql;           // the list statement (no parameters)
@@ -46,7 +46,7 @@ public:
     bool reopenList();
 
 protected:
-    explicit MasterListWindow(const Spec &spec, QWidget *parent = nullptr);
+    explicit MasterListWindow(const Definition &definition, QWidget *parent = nullptr);
 
     // The window's entry fields go into this layout (call from the constructor).
     QVBoxLayout *entryLayout() const { return m_entries; }
@@ -89,7 +89,7 @@ private:
     // the list stays on its last record.
     void positionOn(const QString &field, const QVariant &value, Qt::CaseSensitivity cs);
 
-    Spec m_spec;
+    Definition m_definition;
     DataGrid *m_grid;
     QVBoxLayout *m_entries;
     QAction *m_autoPosition;

@@ -18,9 +18,9 @@ QString listSql()
     return QStringLiteral("Select *%1 From MasterJabatan Where Flag='0' Order By Jabatan asc").arg(rights);
 }
 
-MasterListWindow::Spec spec()
+MasterListWindow::Definition definition()
 {
-    MasterListWindow::Spec s;
+    MasterListWindow::Definition s;
     s.objectName = QStringLiteral("TFormJabatan");
     s.caption = QStringLiteral("  Master Jabatan");
     s.listSql = listSql();
@@ -46,7 +46,7 @@ MasterListWindow::Spec spec()
 } // namespace
 
 TFormJabatan::TFormJabatan(QWidget *parent)
-    : MasterListWindow(spec(), parent), m_name(new QLineEdit(this)), m_rights(new RightsBoxes(this)),
+    : MasterListWindow(definition(), parent), m_name(new QLineEdit(this)), m_rights(new RightsBoxes(this)),
       m_edit(new TFormEditMasterJabatan(this))
 {
     m_name->setObjectName(QStringLiteral("EditJabatan"));

@@ -11,9 +11,9 @@
 
 namespace {
 
-MasterListWindow::Spec spec()
+MasterListWindow::Definition definition()
 {
-    MasterListWindow::Spec s;
+    MasterListWindow::Definition s;
     s.objectName = QStringLiteral("TFormUser");
     s.caption = QStringLiteral("  Master User");
     s.listSql = QStringLiteral(
@@ -40,7 +40,7 @@ MasterListWindow::Spec spec()
 } // namespace
 
 TFormUser::TFormUser(QWidget *parent)
-    : MasterListWindow(spec(), parent), m_fields(new UserFields(this)), m_edit(new TFormEditMasterUser(this))
+    : MasterListWindow(definition(), parent), m_fields(new UserFields(this)), m_edit(new TFormEditMasterUser(this))
 {
     entryLayout()->addWidget(m_fields);
 }
