@@ -3,6 +3,8 @@
 #include "formcabang.h"
 #include "formsettingawal.h"
 #include "scriptedmessages.h"
+#include "session.h"
+#include "settingawal.h"
 #include "datagrid.h"
 #include "testdatabase.h"
 #include "windowdriver.h"
@@ -43,6 +45,33 @@ private Q_SLOTS:
                                       "lastclose, pengurutannotajual, inputpembelian, barcodemode) from settingawal"),
                  QStringLiteral("UD Maju Jaya|1|/Laporan/NotaJualKecilKontinue.frf|HargaAkhir|Tidak Sama|Tampil|"
                                 "Urut Kategori|Tanpa Set Harga|Point Harga"));
+
+        // What the sales and purchase windows read back.
+        const auto read = SettingAwal::read(Session::db());
+        QVERIFY(read);
+        QVERIFY(!read->salesPriceEditable());
+        QVERIFY(read->lastSalePrice());
+        QVERIFY(read->uniqueLines());
+        QVERIFY(read->showFinishButton());
+        QVERIFY(read->noteByCategory());
+        QVERIFY(read->barcodePointHarga());
+        QCOMPARE(read->purchasePrices(), SettingAwal::PurchasePrices::ReadOnly);
+        QCOMPARE(read->salesNoteTemplate("/opt/dagang"), QStringLiteral("/opt/dagang/Laporan/NotaJualKecilKontinue.frf"));
+    }
+
+    // A reader tests one named value and takes anything else for the other
+    // choice; the purchase input alone keeps the design for an unknown value.
+    void readersOfTwoValuedSwitches()
+    {
+        SettingAwal s;
+        s.barangsama = "tidak sama";
+        s.lastclose = "";
+        s.inputpembelian = "Lain";
+        QVERIFY(!s.uniqueLines());
+        QVERIFY(!s.showFinishButton());
+        QCOMPARE(s.purchasePrices(), SettingAwal::PurchasePrices::AsDesigned);
+        s.inputpembelian = "Normal";
+        QCOMPARE(s.purchasePrices(), SettingAwal::PurchasePrices::Editable);
     }
 
     // A stored value that is none of the offered ones shows an empty
