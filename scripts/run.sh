@@ -10,6 +10,8 @@ port=${DAGANG_PORT:-33061}
 scripts/deps.sh
 scripts/build.sh
 scripts/dbserver.sh start "$root/.db" "$port"
+# The private server lives as long as the program; its data stays in .db/.
+trap 'scripts/dbserver.sh stop "$root/.db"' EXIT
 
 export MYSQL_PWD=qzv
 client=(mariadb --no-defaults -h 127.0.0.1 -P "$port" -u pemakai --default-character-set=utf8mb4)
@@ -27,12 +29,13 @@ else
 fi
 printf '127.0.0.1:%s\n' "$port" >"$program/ip.txt"
 
-cd "$program"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Tidak ada layar: program dijalankan di bawah Xvfb (DISPLAY=:77)"
   Xvfb :77 -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null; scripts/dbserver.sh stop "$root/.db"' EXIT
   export DISPLAY=:77
   sleep 1
 fi
 echo "Login contoh: admin / admin"
-exec ./dagang
+(cd "$program" && ./dagang)
