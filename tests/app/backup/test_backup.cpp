@@ -92,6 +92,12 @@ private Q_SLOTS:
         Driver::press(&restore, Qt::Key_Return);
         QCOMPARE(messages.texts("error"), QStringList{"Restore gagal!!!\nfile rusak"});
         QVERIFY(restore.isVisible());
+        // A script that cannot be started is a failure too.
+        QVERIFY(QFile::remove(folder.path("Restore.sh")));
+        messages.clear();
+        Driver::press(&restore, Qt::Key_Return);
+        QCOMPARE(messages.texts("error").size(), 1);
+        QVERIFY2(messages.last().startsWith("Restore gagal!!!\nScript tidak ditemukan: "), qPrintable(messages.last()));
         // Esc presses "Close".
         QTest::keyClick(&restore, Qt::Key_Escape);
         QVERIFY(!restore.isVisible());

@@ -3,7 +3,10 @@
 // design put back for the next caller.
 
 #include "formbrowse.h"
+#include "formpencarian.h"
 #include "scriptedmessages.h"
+#include "session.h"
+#include "sqlstatement.h"
 #include "testdatabase.h"
 #include "windowdriver.h"
 
@@ -53,6 +56,43 @@ private Q_SLOTS:
         Driver::press(&b, Qt::Key_Return);
         QCOMPARE(b.result(), int(QDialog::Accepted));
         QCOMPARE(b.value("Jabatan").toString(), QStringLiteral("Kasir"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    // The search dialog edits through the editor registered for its mode
+    // word (letter case ignored) and reads the list again; a mode with no
+    // editor does nothing.
+    void searchEditsThroughTheRegisteredEditor()
+    {
+        ScriptedMessages messages;
+        QString edited;
+        TFormPencarian::registerEditor("Uji", [&](const QSqlRecord &row) {
+            edited = row.value("Jabatan").toString();
+            return execSql(Session::db(), "UPDATE MasterJabatan SET Jabatan='Gudang Besar' WHERE IDJabatan=:id",
+                           {{"id", row.value("IDJabatan")}});
+        });
+        TFormPencarian dialog;
+        TFormPencarian::Request request;
+        request.refreshSql = "Select IDJabatan,Jabatan From MasterJabatan Where Jabatan like :KataKunci Order By Jabatan";
+        request.column = GridColumn::text("Jabatan", "Nama Jabatan");
+        request.mode = "UJI";
+        request.keyField = "IDJabatan";
+        dialog.configure(request);
+        Driver::open(&dialog);
+        Driver::type(Driver::find<QLineEdit>(&dialog, "EditKataKunci"), " gud ");
+        Driver::press(&dialog, Qt::Key_Return);
+        auto *grid = Driver::find<DataGrid>(&dialog, "Daftar");
+        QCOMPARE(grid->rowCountAll(), 1);
+        QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(edited, QStringLiteral("Gudang"));
+        QCOMPARE(grid->currentValue("Jabatan").toString(), QStringLiteral("Gudang Besar"));
+
+        request.mode = "Jabatan";
+        dialog.configure(request);
+        edited.clear();
+        dialog.TombolCariClick();
+        dialog.editCurrent();
+        QVERIFY(edited.isEmpty());
         QVERIFY(messages.shown.isEmpty());
     }
 
