@@ -1,5 +1,6 @@
 #include "formdesainlaporan.h"
 
+#include "buttons.h"
 #include "messages.h"
 #include "reporttemplate.h"
 
@@ -15,7 +16,7 @@
 
 TFormDesainLaporan::TFormDesainLaporan(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FormDesainLaporan"));
+    setObjectName(QStringLiteral("TFormDesainLaporan"));
     setWindowTitle(QStringLiteral("  Desain Laporan"));
     resize(900, 650);
 
@@ -24,20 +25,12 @@ TFormDesainLaporan::TFormDesainLaporan(QWidget *parent) : QDialog(parent)
     m_edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    m_periksa = new QPushButton(QStringLiteral("Periksa"), this);
-    m_periksa->setObjectName(QStringLiteral("TombolPeriksa"));
-    m_simpan = new QPushButton(QStringLiteral("Simpan"), this);
-    m_simpan->setObjectName(QStringLiteral("TombolSimpan"));
-    m_tutup = new QPushButton(QStringLiteral("Tutup [Esc]"), this);
-    m_tutup->setObjectName(QStringLiteral("TombolTutup"));
-    for (QPushButton *b : {m_periksa, m_simpan, m_tutup})
-        b->setAutoDefault(false); // Enter belongs to the editor
+    // No default button: Enter belongs to the editor.
+    m_periksa = makeButton(this, QStringLiteral("TombolPeriksa"), QStringLiteral("Periksa"));
+    m_simpan = makeButton(this, QStringLiteral("TombolSimpan"), QStringLiteral("Simpan"));
+    m_tutup = makeButton(this, QStringLiteral("TombolTutup"), QStringLiteral("Tutup [Esc]"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_periksa);
-    buttons->addWidget(m_simpan);
-    buttons->addStretch();
-    buttons->addWidget(m_tutup);
+    auto *buttons = buttonRow({m_periksa, m_simpan}, {m_tutup});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_edit);
     layout->addLayout(buttons);

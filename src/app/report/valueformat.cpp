@@ -4,11 +4,15 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
-// Placeholders outside quoted text decide between a mask and a pattern.
-bool containsOutsideQuotes(const QString &text, const QString &chars)
+// The characters of a format that stand outside its quoted texts ('...' or
+// "..."): those are what decide between a mask and a date pattern.
+QString outsideQuotes(const QString &text)
 {
+    QString out;
     QChar quote;
     for (QChar c : text) {
         if (!quote.isNull()) {
@@ -16,11 +20,17 @@ bool containsOutsideQuotes(const QString &text, const QString &chars)
                 quote = QChar();
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             quote = c;
-        } else if (chars.contains(c)) {
-            return true;
+        } else {
+            out += c;
         }
     }
-    return false;
+    return out;
+}
+
+bool containsOutsideQuotes(const QString &text, const QString &chars)
+{
+    const QString bare = outsideQuotes(text);
+    return std::any_of(bare.cbegin(), bare.cend(), [&chars](QChar c) { return chars.contains(c); });
 }
 
 // Date and time letters with separators between them; any other letter
@@ -30,18 +40,12 @@ bool isDatePattern(const QString &text)
 {
     static const QString letters = QStringLiteral("dMyhHmszaApPt");
     bool hasField = false;
-    QChar quote;
-    for (QChar c : text) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            quote = c;
-        } else if (c.isLetter()) {
-            if (!letters.contains(c))
-                return false;
-            hasField = hasField || QStringLiteral("dMyhHms").contains(c);
-        }
+    for (QChar c : outsideQuotes(text)) {
+        if (!c.isLetter())
+            continue;
+        if (!letters.contains(c))
+            return false;
+        hasField = hasField || QStringLiteral("dMyhHms").contains(c);
     }
     return hasField;
 }

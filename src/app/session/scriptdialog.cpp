@@ -30,10 +30,7 @@ ScriptDialog::ScriptDialog(const QString &objectName, const QString &caption, co
     row->addWidget(new QLabel(fieldLabel, this));
     row->addWidget(m_path, 1);
     row->addWidget(browse);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(execute);
-    buttons->addWidget(close);
+    auto *buttons = buttonRow({}, {execute, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);

@@ -46,10 +46,7 @@ TFormCabang::TFormCabang(QWidget *parent)
     form->addRow(QStringLiteral("Cabang"), m_cabang);
     form->addRow(QStringLiteral("Alamat"), m_alamat);
     form->addRow(QStringLiteral("Last Close"), m_lastClose);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(close);
+    auto *buttons = buttonRow({}, {save, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(search);
     layout->addWidget(m_grid, 1);

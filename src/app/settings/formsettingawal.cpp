@@ -57,10 +57,7 @@ TFormSettingAwal::TFormSettingAwal(QWidget *parent)
     auto *close = makeButton(this, QStringLiteral("TombolKeluar"), QStringLiteral("Keluar [Esc]"));
     connect(save, &QPushButton::clicked, this, &TFormSettingAwal::TombolSimpanClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(close);
+    auto *buttons = buttonRow({}, {save, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

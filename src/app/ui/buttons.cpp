@@ -1,5 +1,6 @@
 #include "buttons.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 
 QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text, ButtonRole role)
@@ -11,4 +12,15 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
     else
         button->setAutoDefault(false);
     return button;
+}
+
+QHBoxLayout *buttonRow(const QList<QWidget *> &left, const QList<QWidget *> &right)
+{
+    auto *row = new QHBoxLayout;
+    for (QWidget *w : left)
+        row->addWidget(w);
+    row->addStretch();
+    for (QWidget *w : right)
+        row->addWidget(w);
+    return row;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -11,3 +13,6 @@ enum class ButtonRole { Default, Normal };
 
 QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
                         ButtonRole role = ButtonRole::Normal);
+
+// A window's row of buttons: `left` at the left edge, `right` at the right.
+QHBoxLayout *buttonRow(const QList<QWidget *> &left, const QList<QWidget *> &right);

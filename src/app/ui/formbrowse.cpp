@@ -35,11 +35,7 @@ TFormBrowse::TFormBrowse(QWidget *parent)
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Kata Kunci"), this));
     top->addWidget(m_keyword, 1);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(m_add);
-    bottom->addStretch();
-    bottom->addWidget(pick);
-    bottom->addWidget(close);
+    auto *bottom = buttonRow({m_add}, {pick, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);

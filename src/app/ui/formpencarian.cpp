@@ -50,10 +50,7 @@ TFormPencarian::TFormPencarian(QWidget *parent)
     top->addWidget(new QLabel(QStringLiteral("Kata Kunci"), this));
     top->addWidget(m_keyword, 1);
     top->addWidget(m_search);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(detail);
-    bottom->addStretch();
-    bottom->addWidget(close);
+    auto *bottom = buttonRow({detail}, {close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);

@@ -19,10 +19,7 @@ MasterEditDialog::MasterEditDialog(const QString &objectName, const QString &cap
     auto *cancel = makeButton(this, QStringLiteral("TombolBatal"), QStringLiteral("Batal [Esc]"));
     connect(save, &QPushButton::clicked, this, &MasterEditDialog::TombolSimpanClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
+    auto *buttons = buttonRow({}, {save, cancel});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_form);
     layout->addLayout(buttons);

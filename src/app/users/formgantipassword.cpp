@@ -44,10 +44,7 @@ TFormGantiPassword::TFormGantiPassword(QWidget *parent)
     form->addRow(QStringLiteral("Nama User Baru"), m_newUser);
     form->addRow(QStringLiteral("Password Baru"), m_newPassword);
     form->addRow(QStringLiteral("Ulangi Password Baru"), m_repeat);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(close);
+    auto *buttons = buttonRow({}, {save, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

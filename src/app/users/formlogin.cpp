@@ -38,10 +38,7 @@ TFormLogin::TFormLogin(QWidget *parent)
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("User Name"), m_user);
     form->addRow(QStringLiteral("Password"), m_password);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(login);
-    buttons->addWidget(close);
+    auto *buttons = buttonRow({}, {login, close});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_business);
     layout->addLayout(form);
