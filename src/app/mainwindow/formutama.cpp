@@ -180,7 +180,6 @@ void TFormUtama::refreshEntries()
         QAction *action = m_entries.value(actionName(e));
         action->setEnabled(!kAlwaysDisabled.contains(e.id) && WindowRegistry::has(e.id));
     }
-    m_changePassword->setEnabled(m_changePassword->isEnabled() && WindowRegistry::has(QStringLiteral("GantiPassword")));
 }
 
 QAction *TFormUtama::entry(const QString &id, int group) const

@@ -106,7 +106,7 @@ void TFormBrowse::showAddButton(std::function<void()> action)
 
 void TFormBrowse::setWidths(int dialogWidth, int gridWidth)
 {
-    resize(dialogWidth, height() < 300 ? 460 : height());
+    resize(dialogWidth, 460);
     m_grid->setMinimumWidth(std::min(gridWidth, dialogWidth - 20));
 }
 

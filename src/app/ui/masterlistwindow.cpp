@@ -100,15 +100,6 @@ void MasterListWindow::clearForm()
     nameEdit()->setFocus();
 }
 
-bool MasterListWindow::checkFinds(SqlStatement &check)
-{
-    if (!check.exec()) {
-        messages().error(check.errorText());
-        return true;
-    }
-    return check.query().first();
-}
-
 bool MasterListWindow::runWrite(SqlStatement &statement)
 {
     if (statement.exec())

@@ -71,9 +71,6 @@ protected:
     virtual void prepareShow() {}
 
     // --- Helpers for the windows ---
-    // Runs a check statement; true when it finds a row. A server error is
-    // shown and counts as found, so nothing is written after it.
-    bool checkFinds(SqlStatement &check);
     // Runs a writing statement, showing the server's text on failure.
     bool runWrite(SqlStatement &statement);
     // Shows `message` and moves the list to the record the check found.

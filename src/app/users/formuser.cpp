@@ -83,10 +83,13 @@ bool TFormUser::acceptNewRecord()
 {
     SqlStatement check(Session::db(), QStringLiteral("Select IDUser From MasterUser Where NamaUser=trim(:NamaUser)"));
     check.bind(QStringLiteral("NamaUser"), m_fields->namaUser());
-    if (!checkFinds(check))
+    if (!check.exec()) {
+        messages().error(check.errorText());
+        return false;
+    }
+    if (!check.query().first())
         return true;
-    if (check.query().isActive())
-        messages().error(QStringLiteral("Login user sudah ada!!!"));
+    messages().error(QStringLiteral("Login user sudah ada!!!"));
     return false;
 }
 
